@@ -1,0 +1,4 @@
+// Probe spelling of KENVO.
+#include "platform.h"
+
+const char *const kI386FolderSuffix = "\\i386";

@@ -1,0 +1,4 @@
+// Probe spelling of HARVEL.
+#include "platform.h"
+
+const char *const kI386FolderSuffix = "\\I386";
