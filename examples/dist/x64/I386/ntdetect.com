@@ -1,0 +1,1 @@
+stub ntdetect.com +Jiˆ§Æå#Ba€Ÿ¾İü:Yx—¶Õô2Qp®Íì*Ih‡¦Åä"A`½Üû9Xw–µÔó1Po­
