@@ -8,7 +8,7 @@ build/bin under a 32-bit prefix; where the kernel runs 64-bit user code only,
 same sources (build/bin64) under a 64-bit prefix instead.
 
 Used as a module by the tests, and as a command by scripts/wine-server and
-scripts/wine-run: suitewine.py start | stop | run <exe> [args...]
+scripts/wine-run: suitewine.py start | stop | run <exe> [args...] | batch <file.bat> [args...]
 """
 import contextlib
 import os
@@ -99,6 +99,13 @@ def run(program, args=(), cwd=None, env=None, stdin=b"", timeout=120) -> Result:
     return Result(proc.stdout, proc.stderr, proc.returncode)
 
 
+def run_batch(batch, args=(), cwd=None, env=None, timeout=300) -> Result:
+    """Runs a batch file through Wine's cmd.exe with the suite's programs on PATH."""
+    extra = {"WINEPATH": winpath(bin_dir())}
+    extra.update(env or {})
+    return run("cmd", ["/c", winpath(batch), *args], cwd=cwd, env=extra, timeout=timeout)
+
+
 def winpath(path) -> str:
     """The Windows name of a Unix path (Wine shows / as drive Z:)."""
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
@@ -178,6 +185,11 @@ def main(argv):
         _start()
     elif argv[:1] == ["stop"]:
         _stop()
+    elif argv[:1] == ["batch"] and len(argv) > 1:
+        result = run_batch(argv[1], argv[2:], cwd=os.getcwd())
+        sys.stdout.buffer.write(result.stdout)
+        sys.stderr.buffer.write(result.stderr)
+        sys.exit(result.code)
     elif argv[:1] == ["run"] and len(argv) > 1:
         result = run(argv[1], argv[2:], cwd=os.getcwd(), stdin=None)
         sys.stdout.buffer.write(result.stdout)

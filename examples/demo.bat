@@ -1,0 +1,18 @@
+@echo off
+rem The demo: KENVO reports both sample distributions in each output mode.
+rem   demo.bat <folder holding x86 and x64>
+for %%D in (x86 x64) do (
+  echo == %%D, mode 0
+  kenvo -s:%1\%%D
+  if errorlevel 1 (echo ERRORLEVEL 1) else echo ERRORLEVEL 0
+  echo == %%D, mode 1
+  kenvo -s:%1\%%D -m:1
+  echo == %%D, mode 2
+  kenvo -s:%1\%%D -m:2
+)
+echo == report file
+kenvo -s:%1\x86 -d:%2 all
+type %2\rozevazu.log
+call %~dp0kenvo-report.bat %1\x64
+call %~dp0kenvo-report.bat %1
+echo ERRORLEVEL of the last KENVO run: %ERRORLEVEL%
