@@ -1,20 +1,8 @@
-"""Puts the Wine harness and the fixture generator on the import path and
-gives each test a scratch folder that the Windows programs can write to."""
+"""Puts the Wine harness and the fixture generator on the import path."""
 import sys
-import tempfile
 from pathlib import Path
 
-import pytest
+TESTS = Path(__file__).resolve().parents[1]
+sys.path[:0] = [str(TESTS / "harness"), str(TESTS / "fixtures")]
 
-ROOT = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "tests" / "harness"))
-sys.path.insert(0, str(ROOT / "tests" / "fixtures"))
-
-import suitewine  # noqa: E402
-
-
-@pytest.fixture
-def scratch():
-    suitewine.SCRATCH.mkdir(parents=True, exist_ok=True)
-    with tempfile.TemporaryDirectory(dir=suitewine.SCRATCH) as folder:
-        yield Path(folder)
+from suitefixtures import scratch  # noqa: E402,F401
