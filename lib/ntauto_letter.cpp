@@ -1,0 +1,4 @@
+// "NTfoldername = auto" in HARVEL: trees start at B.
+#include "config.h"
+
+const char *const kNtFolderAutoName = "B";
