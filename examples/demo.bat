@@ -1,6 +1,9 @@
 @echo off
-rem The demo: KENVO reports both sample distributions in each output mode.
-rem   demo.bat <folder holding x86 and x64>
+rem The demo: SAPLOR makes a tree, KENVO reports both sample distributions in each output mode.
+rem   demo.bat <folder holding x86 and x64> <output folder> <tools folder>
+echo == SAPLOR makes the tree for two distributions, from its tesmo.ini
+%3\saplor -n:2 -p:X64
+if errorlevel 1 echo SAPLOR failed
 for %%D in (x86 x64) do (
   echo == %%D, mode 0
   kenvo -s:%1\%%D
