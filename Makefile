@@ -42,5 +42,9 @@ FUZZ_SECONDS ?= 300
 fuzz: native
 	@SUITE_BUILD=$(B) FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz
 
+# Speed and memory figures: every bench/*.sh in turn, with the page cache warm.
+bench: win win64 native
+	@SUITE_BUILD=$(B) scripts/bench
+
 clean:
 	rm -rf $(B)
