@@ -57,18 +57,6 @@ void PrintHelp()
            "SvcPack           Number of Service Pack.\n");
 }
 
-// Takes a -s: or -d: value: at most PATH_CHARS characters, one trailing
-// backslash dropped. False when it is too long.
-bool TakePathValue(const char *value, char *out)
-{
-    if (!CopyText(out, PATH_BUF, value))
-        return false;
-    size_t len = strlen(out);
-    if (len > 0 && out[len - 1] == '\\')
-        out[len - 1] = '\0';
-    return true;
-}
-
 void PrintOpenFailure(int error)
 {
     printf("Can`t open file: %s\n%s", strerror(error), kTerminate);

@@ -117,6 +117,13 @@ void TakeKeyLine(char *line, DistributionConfig &record)
 
 }  // namespace
 
+bool ConfiguredDistributionPath(const DistributionConfig &config, char *out)
+{
+    if (config.distro_path_count > 0)
+        return JoinPath(out, PATH_BUF, config.work_path, "\\", config.distro_path);
+    return CopyText(out, PATH_BUF, config.work_path);
+}
+
 char *ConfigReader::StripComment(char *line)
 {
     char *comment = strstr(line, "--");

@@ -30,6 +30,11 @@ struct ConfigSection {
 // value (ntauto_letter.cpp: "B", ntauto_digit.cpp: "1").
 extern const char *const kNtFolderAutoName;
 
+// The distribution folder that a record names: its work path, followed by
+// a backslash and the distribution path when the file set one. False when
+// that would not fit in out (a path buffer).
+bool ConfiguredDistributionPath(const DistributionConfig &config, char *out);
+
 // Reads one tesmo.ini: Open, then Parse when usable, then Close. Copy
 // `record` out before Close.
 struct ConfigReader {

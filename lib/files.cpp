@@ -168,6 +168,15 @@ bool CHECKFILES(const char *folder, const FileNameEntry *table, int count)
 
 }  // namespace FILE_FUNCTIONS
 
+void ProgramFolder(char *out)
+{
+    char exe[MAX_PATH + 1] = {0};
+    DWORD got = GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    if (got == 0 || got >= MAX_PATH)
+        exe[0] = '\0';
+    FILE_FUNCTIONS::DIRPART(out, exe);
+}
+
 bool CopyFileKeepingTime(const char *source, const char *destination, unsigned long attributes)
 {
     HANDLE in = CreateFileA(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -50,6 +50,10 @@ bool CHECKFILES(const char *folder, const FileNameEntry *table, int count);
 
 }  // namespace FILE_FUNCTIONS
 
+// The folder of the running program, without a trailing backslash; empty
+// when it cannot be had. out is a path buffer.
+void ProgramFolder(char *out);
+
 // The copy both COPY builds share: data, last-write time, then the given
 // attributes (read-only, hidden, system, archive) on the destination.
 bool CopyFileKeepingTime(const char *source, const char *destination, unsigned long attributes);

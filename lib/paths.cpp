@@ -60,6 +60,16 @@ void SplitPath(const char *path, PathPieces &out)
     CopyCut(out.ext, sizeof out.ext, dot ? dot : "", dot ? strlen(dot) : 0);
 }
 
+bool TakePathValue(const char *value, char *out)
+{
+    if (!CopyText(out, PATH_BUF, value))
+        return false;
+    size_t len = strlen(out);
+    if (len > 0 && out[len - 1] == '\\')
+        out[len - 1] = '\0';
+    return true;
+}
+
 namespace FILE_FUNCTIONS {
 
 char *DIRPART(char *out, const char *path)

@@ -15,6 +15,11 @@ bool JoinPath(char *out, size_t cap, const char *a, const char *b = "", const ch
 // Copies src into out when it fits; answers false (out unchanged) otherwise.
 bool CopyText(char *out, size_t cap, const char *src);
 
+// Takes a path value from the command line into out (a path buffer): at
+// most PATH_CHARS characters, one trailing backslash dropped. False, out
+// unchanged, when it is too long.
+bool TakePathValue(const char *value, char *out);
+
 // A path split the way the C runtime's _splitpath splits it.
 struct PathPieces {
     char drive[3];         // "D:" or empty

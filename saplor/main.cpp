@@ -81,16 +81,6 @@ bool CanNameFolder(unsigned char c)
     return c > ' ' && c != 0x7F && strchr("\\/:*?\"<>|.", c) == nullptr;
 }
 
-// The program folder: where saplor.exe lies, without a trailing backslash.
-void ProgramFolder(char *out)
-{
-    char exe[MAX_PATH + 1] = {0};
-    DWORD got = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    if (got == 0 || got >= MAX_PATH)
-        exe[0] = '\0';
-    FILE_FUNCTIONS::DIRPART(out, exe);
-}
-
 // Completes the destination and the first name from tesmo.ini. False, with
 // the message printed, when that is not possible.
 bool ReadConfiguration(const char *program_folder, TreeOptions &options)
@@ -113,11 +103,7 @@ bool ReadConfiguration(const char *program_folder, TreeOptions &options)
     reader.Close();
 
     if (parsed && config.work_path_count > 0) {
-        bool fits = config.distro_path_count > 0
-                        ? JoinPath(options.dest_path, sizeof options.dest_path, config.work_path, "\\",
-                                   config.distro_path)
-                        : CopyText(options.dest_path, sizeof options.dest_path, config.work_path);
-        if (!fits) {
+        if (!ConfiguredDistributionPath(config, options.dest_path)) {
             printf("%s", kTooLong);
             return false;
         }
