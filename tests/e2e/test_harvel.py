@@ -71,18 +71,6 @@ def assert_taken(boot_folder, source_root, taken):
         assert stat.S_IMODE(copy.stat().st_mode) & 0o222 == stat.S_IMODE(original.stat().st_mode) & 0o222, name
 
 
-@pytest.fixture
-def x86(scratch):
-    make_distros.make_x86(scratch / "dist")
-    return scratch / "dist"
-
-
-@pytest.fixture
-def x64(scratch):
-    make_distros.make_x64(scratch / "dist64")
-    return scratch / "dist64"
-
-
 def test_x86_distribution_is_taken(x86, scratch):
     (x86 / "I386" / "kdcom.dl_").chmod(0o444)  # read-only stays read-only
     os.utime(x86 / "I386" / "setupldr.bin", (1200000001, 1200000001))  # an odd second

@@ -16,18 +16,6 @@ def kenvo(*args, cwd=None):
     return suitewine.run(KENVO, args, cwd=cwd)
 
 
-@pytest.fixture
-def x86(scratch):
-    make_distros.make_x86(scratch / "dist")
-    return scratch / "dist"
-
-
-@pytest.fixture
-def x64(scratch):
-    make_distros.make_x64(scratch / "dist64")
-    return scratch / "dist64"
-
-
 @pytest.mark.parametrize("args, expected", [
     ([], X86_ALL),
     (["all", "SvcPack", "ALL"], X86_ALL),

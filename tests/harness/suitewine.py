@@ -163,11 +163,32 @@ def _start():
     return server
 
 
+def _prefix_processes():
+    """Pids of the processes that run in this prefix, by their environment."""
+    mark = f"WINEPREFIX={PREFIX}".encode()
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit() or int(entry) == os.getpid():
+            continue
+        try:
+            environ = Path("/proc", entry, "environ").read_bytes().split(b"\0")
+        except OSError:
+            continue
+        if mark in environ:
+            found.append(int(entry))
+    return found
+
+
 def _stop():
-    if not PIDFILE.exists():
-        return
-    pid = int(PIDFILE.read_text().strip() or 0)
-    PIDFILE.unlink()
+    pid = 0
+    if PIDFILE.exists():
+        pid = int(PIDFILE.read_text().strip() or 0)
+        PIDFILE.unlink()
+    # The server's own processes (services, winedevice) would outlive a
+    # server stopped by signal and keep running: end them through it first.
+    with contextlib.suppress(OSError, subprocess.SubprocessError):
+        subprocess.run(["wineserver", "-k"], env=base_env(), timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     if pid:
         with contextlib.suppress(ProcessLookupError):
             os.kill(pid, signal.SIGTERM)
@@ -177,6 +198,9 @@ def _stop():
             except ProcessLookupError:
                 break
             time.sleep(0.05)
+    for leftover in _prefix_processes():
+        with contextlib.suppress(ProcessLookupError, PermissionError):
+            os.kill(leftover, signal.SIGKILL)
 
 
 def main(argv):
