@@ -216,16 +216,21 @@ def test_paths_from_tesmo_ini_prepare_the_distribution_in_place(scratch):
     assert_taken(scratch / "elsewhere" / "i386_", tools / "cd" / "I386", X86_TAKEN)
 
 
-@pytest.mark.parametrize("tesmo, expected", [
-    (None, b" -- No file tesmo.ini\r\nand so on\r\n" + TERMINATE),
-    (b"; no section at all\r\n", b"It is not enough of the data.\r\n * Error:It was not possible to find paths. " + TERMINATE),
+@pytest.mark.parametrize("tesmo, mode, expected, said", [
+    (None, None, b" -- No file tesmo.ini\r\nand so on\r\n" + TERMINATE, b""),
+    (b"; no section at all\r\n", None,
+     b"It is not enough of the data.\r\n * Error:It was not possible to find paths. " + TERMINATE, b""),
+    (b"[x:rule]\r\n", 0, b" * Error:It was not possible to find paths. " + TERMINATE,
+     b"tesmo.ini: Permission denied\r\n"),
 ])
-def test_paths_that_cannot_be_completed(scratch, tesmo, expected):
+def test_paths_that_cannot_be_completed(scratch, tesmo, mode, expected, said):
     shutil.copy(HARVEL, scratch)
     if tesmo is not None:
         (scratch / "tesmo.ini").write_bytes(tesmo)
+    if mode is not None:
+        (scratch / "tesmo.ini").chmod(mode)
     result = harvel("-s:C:\\somewhere", program=scratch / "harvel.exe")
-    assert (result.stdout, result.code) == (expected, 3)
+    assert (result.stdout, result.stderr, result.code) == (expected, said, 3)
 
 
 def test_overlong_paths(scratch):
