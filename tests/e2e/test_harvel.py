@@ -302,3 +302,31 @@ def test_distribution_at_a_drive_root(x86, scratch):
         result = harvel(f"-s:{letter}\\", f"-d:{letter}\\boot")
     assert result.code == 1
     assert_taken(x86 / "boot" / "i386_", x86 / "I386", X86_TAKEN)
+
+
+@pytest.mark.parametrize("dosnet", [
+    b"",
+    b"[Directories]\r\nd1 = \\i386\r\n[FloppyFiles.0]\r\nd1,ntdetect.com",  # no final line break
+    b"[Directories]\r\nd1 = \\i386\x00\\x\r\n[FloppyFiles.0]\r\nd1,ntdetect.com\x00junk\r\n",
+    bytes(range(256)) * 40,
+    b"[FloppyFiles.0]\r\nd1," + b"n" * 10000 + b"\r\nd1,ntdetect.com\r\n",
+    b"[Directories]\r\n" + b"d1 = \\" + b"x" * 10000 + b"\r\n[FloppyFiles.0]\r\nd1,ntdetect.com\r\n",
+])
+def test_bad_dosnet_gives_a_result_not_a_crash(x86, scratch, dosnet):
+    (x86 / "I386" / "DOSNET.INF").write_bytes(dosnet)
+    dest = scratch / "dest"
+    result = harvel(f"-s:{suitewine.winpath(x86)}", f"-d:{suitewine.winpath(dest)}")
+    assert result.code == 1, result.stdout
+    assert result.stdout.startswith(HEAD) and result.stdout.endswith(TAIL)
+    assert sorted(p.name for p in scratch.iterdir()) == ["dest", "dist"]
+
+
+def test_setup_file_that_is_a_folder(x86, scratch):
+    (x86 / "I386" / "DOSNET.INF").unlink()
+    (x86 / "I386" / "DOSNET.INF").mkdir()
+    args = (f"-s:{suitewine.winpath(x86)}", f"-d:{suitewine.winpath(scratch / 'dest')}")
+    probed = harvel(*args)
+    assert (probed.stdout, probed.code) == (b" * The program could not fixate distributive platform\r\n" + TERMINATE, 3)
+    named = harvel(*args, "-p:i386")
+    assert named.code == 3
+    assert b" -- No file dosnet.inf\r\nand so on\r\n" in named.stdout
