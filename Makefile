@@ -4,7 +4,7 @@ BUILD ?= build
 B := $(abspath $(BUILD))
 JOBS ?= 2
 
-.PHONY: all deps win win64 native test demo fuzz bench clean
+.PHONY: all deps win win64 native test demo fuzz bench dist clean
 
 all: win
 
@@ -45,6 +45,10 @@ fuzz: native
 # Speed and memory figures: every bench/*.sh in turn, with the page cache warm.
 bench: win win64 native
 	@SUITE_BUILD=$(B) scripts/bench
+
+# The release zip in $(BUILD)/dist; SOURCE_DATE_EPOCH makes it reproducible.
+dist: deps
+	@SUITE_BUILD=$(B) scripts/dist
 
 clean:
 	rm -rf $(B)
