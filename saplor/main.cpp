@@ -177,13 +177,10 @@ int main(int argc, char **argv)
         case 'D': {
             if (value[0] == '\0')
                 break;  // no destination given
-            if (!CopyText(options.dest_path, sizeof options.dest_path, value)) {
+            if (!TakePathValue(value, options.dest_path)) {
                 printf("%s", kTooLong);
                 return EXIT_FAILED;
             }
-            size_t len = strlen(options.dest_path);
-            if (len > 0 && options.dest_path[len - 1] == '\\')
-                options.dest_path[len - 1] = '\0';
             ++options.dest_given;
             break;
         }
