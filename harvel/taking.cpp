@@ -26,7 +26,6 @@ const int kCmdConsDots = 50;
 const unsigned char kWindowsTag[] = {'W', 'i', 'n', 'd', 'o', 'w', 's', '\n', 0};
 
 struct TakingRun {
-    const TakerOptions *options;
     const PlatformInfo *info;
     const char *root;         // the distribution root
     const char *destination;
@@ -294,7 +293,6 @@ bool TakeSetupFiles(const char *platform_folder, const char *destination, const 
 
     TakingRun run;
     memset(&run, 0, sizeof run);
-    run.options = &options;
     run.info = &info;
     run.root = root;
     run.destination = destination;
